@@ -1,0 +1,131 @@
+#pragma once
+
+#include "catalogue/catalogue_panel.h"
+#include "kits/clothing/clothing_kit.h"
+#include "kits/clothing/clothing_tab.h"
+#include "kits/general/general_kit.h"
+#include "kits/general/general_tab.h"
+#include "kits/smol/smol_tab.h"
+#include "kits/weapons/weapon_kit.h"
+#include "kits/weapons/weapon_tab.h"
+
+#include <QList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QTabWidget;
+
+namespace zok {
+
+class CatalogueModel;
+class Desktop;
+
+struct FrameControls {
+    QWidget *Rectangle10 = nullptr;
+    QTabWidget *Z = nullptr;
+    QWidget *TabItem2 = nullptr;   // "Info"
+    QTabWidget *TabControl2 = nullptr;
+    QWidget *TabItem3 = nullptr;   // "HowTo"
+    QWidget *TabItem7 = nullptr;   // "Credits"
+    QWidget *TabItem1 = nullptr;   // "Kit Editor"
+    QTabWidget *TabControl1 = nullptr;
+    QWidget *TabItem4 = nullptr;   // "ClothingKits"
+    QWidget *TabItem5 = nullptr;   // "WeaponKits"
+    QWidget *TabItem6 = nullptr;   // "GeneralKits"
+    QWidget *TabItem8 = nullptr;   // "Smol Crate Kits"
+};
+
+// The editor's one window. Its members are defined in the folder of the
+// feature they serve.
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm2(Desktop &desktop, QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    // Start-up: activation switch, then the weapon, general and clothing
+    // kits. Raises on failure; the caller then never shows the window.
+    void FormCreate();
+
+    // --- kit arrays: one record per kit, list index = array index ---
+    QList<TClothingKit> ClothingKits;
+    QList<TWeaponKit> WeaponKits;
+    QList<TGeneralKit> GeneralKits;
+
+    // --- loaders and writers ---
+    void LoadClothingKits();
+    void LoadWeaponKits();
+    void LoadGeneralKits();
+    void SaveClothingKits(bool leaveOutMarked);
+    void SaveWeaponKits(bool leaveOutMarked);
+    void SaveGeneralKits(bool leaveOutMarked);
+
+    // --- activation switch ---
+    void zok_UseConfigChange();
+
+    // ===== Catalogue (src/catalogue) =====
+    CatalogueModel &catalogue() { return *m_catalogue; }
+    // Selection index among the shown entries, -1 for none.
+    int ItemListSelectedIndex() const;
+    // Text of the selected entry; check the index first.
+    QString ItemListSelectedEntry() const;
+    // For a slot fill: false when no entry is selected, and false after a
+    // plain message when the entry cannot be stored in a config file.
+    bool takeCatalogueEntry(QString *entry);
+    // ===== end of catalogue =====
+
+    // ===== Clothing kits (src/kits/clothing) =====
+    // ===== end of clothing kits =====
+
+    // ===== Weapon kits (src/kits/weapons) =====
+    // ===== end of weapon kits =====
+
+    // ===== General kits (src/kits/general) =====
+    // ===== end of general kits =====
+
+    // ===== Smol crate kits (src/kits/smol) =====
+    // ===== end of smol crate kits =====
+
+    // ===== Info pages (src/app) =====
+    // ===== end of info pages =====
+
+    const FrameControls &frame() const { return m_frame; }
+    const CatalogueControls &catalogueControls() const { return m_cat; }
+    const ClothingTabControls &clothingControls() const { return m_clothing; }
+    const WeaponTabControls &weaponControls() const { return m_weapon; }
+    const GeneralTabControls &generalControls() const { return m_general; }
+    const SmolTabControls &smolControls() const { return m_smol; }
+
+private:
+    // Runs a handler so that no exception reaches Qt's event loop: the error
+    // box shows what went wrong and the program goes on.
+    void guarded(const std::function<void()> &handler);
+    template <class Sender, class Signal, class Handler>
+    void wire(Sender *sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this, [this, handler] { guarded(handler); });
+    }
+
+    void buildFrame();
+    void buildCataloguePanel();
+    void buildClothingTab();
+    void buildWeaponTab();
+    void buildGeneralTab();
+    void buildSmolTab();
+
+    Desktop &m_desktop;
+    CatalogueModel *m_catalogue = nullptr;
+    FrameControls m_frame;
+    CatalogueControls m_cat;
+    ClothingTabControls m_clothing;
+    WeaponTabControls m_weapon;
+    GeneralTabControls m_general;
+    SmolTabControls m_smol;
+};
+
+// Builds the window and runs start-up; on failure shows the start-up error
+// and returns null (the program then ends with exit code 1).
+std::unique_ptr<TForm2> createMainWindow(Desktop &desktop);
+
+} // namespace zok

@@ -1,0 +1,11 @@
+#pragma once
+
+class QListWidget;
+
+namespace zok {
+
+struct ClothingTabControls {
+    QListWidget *ClothingKitList = nullptr;
+};
+
+} // namespace zok

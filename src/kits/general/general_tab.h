@@ -1,0 +1,11 @@
+#pragma once
+
+class QListWidget;
+
+namespace zok {
+
+struct GeneralTabControls {
+    QListWidget *GeneralKitList = nullptr;
+};
+
+} // namespace zok
