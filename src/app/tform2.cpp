@@ -1,6 +1,7 @@
 #include "app/tform2.h"
 
 #include "app/desktop.h"
+#include "app/resources.h"
 #include "app/ui_helpers.h"
 #include "catalogue/catalogue_model.h"
 #include "config/activation.h"
@@ -20,6 +21,7 @@ const QColor kPageGreen(0x37, 0xF1, 0x37);
 
 TForm2::TForm2(Desktop &desktop, QWidget *parent) : QWidget(parent), m_desktop(desktop)
 {
+    initResources();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ZOK Keycards Loot-Kit Editor"));
     setFixedSize(1073, 862);
