@@ -277,7 +277,9 @@ QImage stepsPicture()
     QRect crop(QPoint(0, 0), size);
     crop.moveCenter(all.center());
     crop.moveLeft(qBound(0, crop.left(), shot.width() - size.width()));
-    crop.moveTop(qBound(0, crop.top(), shot.height() - size.height()));
+    // Start at the kit tabs' strip: the window's outer tabs add nothing.
+    const int pageTop = frame.TabItem1->mapTo(window.get(), QPoint(0, 0)).y();
+    crop.moveTop(qBound(pageTop, crop.top(), shot.height() - size.height()));
 
     QImage image = shot.copy(crop).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
