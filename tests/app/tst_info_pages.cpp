@@ -3,6 +3,7 @@
 #include "app/info_pages.h"
 #include "app/tform2.h"
 #include "fake_desktop.h"
+#include "kits/slot_table.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -174,6 +175,11 @@ void InfoPagesTest::picturesAreTheProjectsOwn()
     QCOMPARE(QImage(ConfigRootPicture).size(), QSize(255, 54));
     QCOMPARE(QImage(QStringLiteral(":/icons/clear_cross.png")).size(), QSize(14, 14));
     QVERIFY(!m_window->windowIcon().isNull());
+    QWidget tab;
+    const SlotWidgets row = makeSlotRow(&tab, QStringLiteral("zok_Helm"),
+                                        QStringLiteral("zok_Helm :"), QStringLiteral("Image3"),
+                                        QPoint(240, 310), 200);
+    QCOMPARE(row.clear->pixmap().size(), QSize(14, 14));
 
     // Scaled to fit their boxes, proportions kept.
     QLabel *image1 = label(QStringLiteral("Image1"));
