@@ -1,6 +1,7 @@
 #include "app/tform2.h"
 
 #include "app/desktop.h"
+#include "app/fonts.h"
 #include "app/resources.h"
 #include "app/ui_helpers.h"
 #include "catalogue/catalogue_model.h"
@@ -10,6 +11,7 @@
 #include "config/textlines.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QTabWidget>
 
 namespace zok {
@@ -22,10 +24,13 @@ const QColor kPageGreen(0x37, 0xF1, 0x37);
 TForm2::TForm2(Desktop &desktop, QWidget *parent) : QWidget(parent), m_desktop(desktop)
 {
     initResources();
+    registerBundledFonts();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ZOK Keycards Loot-Kit Editor"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/window_icon.png")));
     setFixedSize(1073, 862);
     buildFrame();
+    buildInfoPages();
     buildCataloguePanel();
     buildClothingTab();
     buildWeaponTab();

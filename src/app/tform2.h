@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/info_pages.h"
 #include "catalogue/catalogue_panel.h"
 #include "kits/clothing/clothing_kit.h"
 #include "kits/clothing/clothing_tab.h"
@@ -88,6 +89,16 @@ public:
     // ===== end of smol crate kits =====
 
     // ===== Info pages (src/app) =====
+    // The two community links of the Credits page.
+    void Text7Click();
+    void Text1Click();
+    const InfoControls &infoControls() const { return m_info; }
+
+private:
+    void buildInfoPages();
+    InfoControls m_info;
+
+public:
     // ===== end of info pages =====
 
     const FrameControls &frame() const { return m_frame; }

@@ -3,6 +3,7 @@
 #include "app/ui_helpers.h"
 
 #include <QLabel>
+#include <QPixmap>
 
 namespace zok {
 
@@ -25,6 +26,7 @@ SlotWidgets makeSlotRow(QWidget *tab, const QString &editName, const QString &la
         row.clear->setObjectName(clearIconName);
         row.clear->setGeometry(448, editAt.y() + 8, 14, 14);
         row.clear->setCursor(Qt::PointingHandCursor);
+        row.clear->setPixmap(QPixmap(QStringLiteral(":/icons/clear_cross.png")));
     }
     return row;
 }
