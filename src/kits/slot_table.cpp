@@ -3,6 +3,7 @@
 #include "app/ui_helpers.h"
 
 #include <QLabel>
+#include <QPixmap>
 
 namespace zok {
 
@@ -27,6 +28,13 @@ SlotWidgets makeSlotRow(QWidget *tab, const QString &editName, const QString &la
         row.clear->setCursor(Qt::PointingHandCursor);
     }
     return row;
+}
+
+void finishSlotRow(const SlotWidgets &row)
+{
+    row.edit->setReadOnly(true);
+    if (row.clear)
+        row.clear->setPixmap(QPixmap(ClearIconPath));
 }
 
 bool isStorableItemName(const QString &name)
