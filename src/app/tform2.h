@@ -77,12 +77,29 @@ public:
     // ===== end of catalogue =====
 
     // ===== Clothing kits (src/kits/clothing) =====
+    void ClothingKitListChange();
+    void zok_TierChange();
+    void AddClothingKitClick();
+    void Button14Click();  // Save
+    void RemoveClothingKitClick();
     // ===== end of clothing kits =====
 
     // ===== Weapon kits (src/kits/weapons) =====
+    void WeaponKitListChange();
+    void zok_TierWeaponChange();
+    void zok_WeaponCategoryChange();
+    void Button15Click();  // Add
+    void Button16Click();  // Save
+    void Button17Click();  // Remove
     // ===== end of weapon kits =====
 
     // ===== General kits (src/kits/general) =====
+    void GeneralKitListChange();
+    void zok_TierGeneralChange();
+    void zok_CategoryChange();
+    void Button12Click();  // Add
+    void Button13Click();  // Save
+    void Button18Click();  // Remove
     // ===== end of general kits =====
 
     // ===== Smol crate kits (src/kits/smol) =====

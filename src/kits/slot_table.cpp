@@ -26,7 +26,7 @@ SlotWidgets makeSlotRow(QWidget *tab, const QString &editName, const QString &la
         row.clear->setObjectName(clearIconName);
         row.clear->setGeometry(448, editAt.y() + 8, 14, 14);
         row.clear->setCursor(Qt::PointingHandCursor);
-        row.clear->setPixmap(QPixmap(QStringLiteral(":/icons/clear_cross.png")));
+        row.clear->setPixmap(QPixmap(ClearIconPath));
     }
     return row;
 }

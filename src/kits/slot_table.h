@@ -32,6 +32,25 @@ struct SlotWidgets {
 SlotWidgets makeSlotRow(QWidget *tab, const QString &editName, const QString &labelText,
                         const QString &clearIconName, QPoint editAt, int width);
 
+// The red cross every clear icon shows.
+inline const QString ClearIconPath = QStringLiteral(":/icons/clear.png");
+
+// A tab's rows one under another, 40 apart, the first edit at firstEditAt.
+template <class Kit>
+QList<SlotWidgets> makeSlotRows(QWidget *tab, const QList<SlotRow<Kit>> &rows,
+                                QPoint firstEditAt, int width = 200)
+{
+    QList<SlotWidgets> widgets;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const SlotWidgets row =
+            makeSlotRow(tab, rows[r].editName, rows[r].labelText, rows[r].clearIconName,
+                        firstEditAt + QPoint(0, 40 * int(r)), width);
+        row.edit->setReadOnly(true);
+        widgets.append(row);
+    }
+    return widgets;
+}
+
 // Sets the edit and the selected record's field; nothing without a kit.
 template <class Kit>
 void storeSlot(QList<Kit> &kits, int selected, QLineEdit *edit, QString Kit::*field,

@@ -173,7 +173,7 @@ void InfoPagesTest::picturesAreTheProjectsOwn()
 {
     QCOMPARE(QImage(StepsPicture).size(), QSize(896, 418));
     QCOMPARE(QImage(ConfigRootPicture).size(), QSize(255, 54));
-    QCOMPARE(QImage(QStringLiteral(":/icons/clear_cross.png")).size(), QSize(14, 14));
+    QCOMPARE(QImage(QStringLiteral(":/icons/clear.png")).size(), QSize(14, 14));
     QVERIFY(!m_window->windowIcon().isNull());
     QWidget tab;
     const SlotWidgets row = makeSlotRow(&tab, QStringLiteral("zok_Helm"),
