@@ -3,28 +3,44 @@
 #include "config/errors.h"
 #include "config/textlines.h"
 
+#include <QStringMatcher>
+
 namespace zok {
 
 namespace {
 
-const QString kQernikWeapons = QStringLiteral("QernikWeapons");
-const QString kAttachmentsWord = QStringLiteral("attachments");
+// The same exact test as contains(), with each marker's search table built
+// once instead of on every line: a types file is read whole by the
+// classification alone.
+class Marker {
+public:
+    explicit Marker(const QString &text) : m_text(text), m_matcher(text) {}
+    bool in(const QString &line) const { return m_matcher.indexIn(line) >= 0; }
+    const QString &text() const { return m_text; }
 
-const QString kTypeName = QStringLiteral("<type name=\"");
-const QString kTypeNameEnd = QStringLiteral("\">");
-const QString kAttachmentsChance = QStringLiteral("<attachments chance=\"");
-const QString kItemName = QStringLiteral("<item name=\"");
-const QString kItemNameEnd = QStringLiteral("\" chance=\"");
-const QString kTypeEnd = QStringLiteral("</type>");
+private:
+    QString m_text;
+    QStringMatcher m_matcher;
+};
 
-const QString kWeaponName = QStringLiteral("\"name\": \"");
-const QString kQuote = QStringLiteral("\"");
-const QString kAttachmentsKey = QStringLiteral("\"attachments\":");
-const QString kBulletsKey = QStringLiteral("\"bullets\":");
-const QString kMagazinesKey = QStringLiteral("\"magazines\":");
-const QString kAttachmentList = QStringLiteral("\"attachments\": [");
-const QString kOpenBracket = QStringLiteral("[");
-const QString kObjectEnd = QStringLiteral("},");
+const Marker kQernikWeapons(QStringLiteral("QernikWeapons"));
+const Marker kAttachmentsWord(QStringLiteral("attachments"));
+
+const Marker kTypeName(QStringLiteral("<type name=\""));
+const Marker kTypeNameEnd(QStringLiteral("\">"));
+const Marker kAttachmentsChance(QStringLiteral("<attachments chance=\""));
+const Marker kItemName(QStringLiteral("<item name=\""));
+const Marker kItemNameEnd(QStringLiteral("\" chance=\""));
+const Marker kTypeEnd(QStringLiteral("</type>"));
+
+const Marker kWeaponName(QStringLiteral("\"name\": \""));
+const Marker kQuote(QStringLiteral("\""));
+const Marker kAttachmentsKey(QStringLiteral("\"attachments\":"));
+const Marker kBulletsKey(QStringLiteral("\"bullets\":"));
+const Marker kMagazinesKey(QStringLiteral("\"magazines\":"));
+const Marker kAttachmentList(QStringLiteral("\"attachments\": ["));
+const Marker kOpenBracket(QStringLiteral("["));
+const Marker kObjectEnd(QStringLiteral("},"));
 
 const QString &lineAt(const QStringList &lines, qsizetype i)
 {
@@ -44,8 +60,8 @@ void scanTypes(const QStringList &lines, const LineCallback &onLine, const Entry
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         onLine(i);
-        if (contains(lines[i], kTypeName))
-            add(ExtractBetween(lines[i], kTypeName, kTypeNameEnd));
+        if (kTypeName.in(lines[i]))
+            add(ExtractBetween(lines[i], kTypeName.text(), kTypeNameEnd.text()));
     }
 }
 
@@ -55,11 +71,11 @@ void scanSpawnableTypes(const QStringList &lines, const LineCallback &onLine,
     for (qsizetype i = 0; i < lines.size(); ++i) {
         onLine(i);
         const QString &line = lines[i];
-        if (contains(line, kTypeName) && contains(lineAt(lines, i + 1), kAttachmentsChance))
-            addListingHead(ExtractBetween(line, kTypeName, kTypeNameEnd), add);
-        if (contains(line, kItemName))
-            add(ExtractBetween(line, kItemName, kItemNameEnd));
-        if (contains(line, kTypeEnd))
+        if (kTypeName.in(line) && kAttachmentsChance.in(lineAt(lines, i + 1)))
+            addListingHead(ExtractBetween(line, kTypeName.text(), kTypeNameEnd.text()), add);
+        if (kItemName.in(line))
+            add(ExtractBetween(line, kItemName.text(), kItemNameEnd.text()));
+        if (kTypeEnd.in(line))
             add(SeparatorLine);
     }
 }
@@ -71,23 +87,23 @@ void scanWeaponAttachments(const QStringList &lines, const LineCallback &onLine,
     for (qsizetype i = 0; i < n; ++i) {
         onLine(i);
         const QString &line = lines[i];
-        if (contains(line, kWeaponName)) {
+        if (kWeaponName.in(line)) {
             const QString &next = lineAt(lines, i + 1);
-            if (contains(next, kAttachmentsKey) || contains(next, kBulletsKey)
-                || contains(next, kMagazinesKey))
-                addListingHead(ExtractBetween(line, kWeaponName, kQuote), add);
+            if (kAttachmentsKey.in(next) || kBulletsKey.in(next)
+                || kMagazinesKey.in(next))
+                addListingHead(ExtractBetween(line, kWeaponName.text(), kQuote.text()), add);
         }
-        if (contains(line, kAttachmentList)) {
+        if (kAttachmentList.in(line)) {
             // Runs on to the object's closing brace, so the bullet and
             // magazine lists are listed too; their opening lines hold '['.
             for (qsizetype j = i + 1; j < n; ++j) {
-                if (contains(lines[j], kQuote) && !contains(lines[j], kOpenBracket))
-                    add(ExtractBetween(lines[j], kQuote, kQuote));
-                if (contains(lines[j], kObjectEnd))
+                if (kQuote.in(lines[j]) && !kOpenBracket.in(lines[j]))
+                    add(ExtractBetween(lines[j], kQuote.text(), kQuote.text()));
+                if (kObjectEnd.in(lines[j]))
                     break;
             }
         }
-        if (contains(line, kObjectEnd))
+        if (kObjectEnd.in(line))
             add(SeparatorLine);
     }
 }
@@ -98,9 +114,9 @@ ImportKind classifyImport(const QStringList &lines)
 {
     ImportKind kind = ImportKind::None;
     for (const QString &line : lines) {
-        if (contains(line, kQernikWeapons))
+        if (kQernikWeapons.in(line))
             return ImportKind::WeaponAttachments;
-        if (contains(line, kAttachmentsWord))
+        if (kAttachmentsWord.in(line))
             return ImportKind::SpawnableTypes;
         kind = ImportKind::Types;
     }
