@@ -38,6 +38,7 @@ private slots:
     void listingEncoding();
     void lastLineErrorKeepsEntriesAndHidesBar_data();
     void lastLineErrorKeepsEntriesAndHidesBar();
+    void emptyFileAddsNothing();
     void missingFileHidesBar();
     void failedListingSaveKeepsOldFile();
     void cancelledDialogDoesNothing_data();
@@ -159,6 +160,20 @@ void CatalogueImportTest::lastLineErrorKeepsEntriesAndHidesBar()
     QVERIFY(w.cat().ProgressBar1->isHidden());
     QVERIFY(w.cat().AddTypes->isEnabled());
     QVERIFY(!w.window->catalogueImportRunning());
+}
+
+void CatalogueImportTest::emptyFileAddsNothing()
+{
+    CatalogueWindow w;
+    w.model().setEntries({"Earlier"});
+    w.dir.write("empty.txt", QByteArray());
+    w.importFile(w.dir.file("empty.txt"));
+
+    QVERIFY(w.desktop.errors.isEmpty());
+    QCOMPARE(w.model().entries(), QStringList{"Earlier"});
+    QVERIFY(!w.dir.exists(paths::AttachmentListing));
+    QVERIFY(w.cat().ProgressBar1->isHidden());
+    QVERIFY(w.cat().AddTypes->isEnabled());
 }
 
 void CatalogueImportTest::missingFileHidesBar()
