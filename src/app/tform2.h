@@ -74,6 +74,25 @@ public:
     // For a slot fill: false when no entry is selected, and false after a
     // plain message when the entry cannot be stored in a config file.
     bool takeCatalogueEntry(QString *entry);
+
+    // Handlers of the catalogue panel. The dialogs' close handlers take the
+    // chosen file; an empty path is a cancel and does nothing.
+    void AddTypesClick();
+    void OpenTypesClose(const QString &chosenFile);
+    void LoadFileClick();
+    void LoadFileDialogClose(const QString &chosenFile);
+    void Button19Click();
+    void ItemListClick();
+    void ItemListChange();
+    void SearchBox2Change();
+    bool catalogueImportRunning() const { return m_catState.importRunning; }
+    TextEncoding catalogueEncoding() const { return m_catState.encoding; }
+
+private:
+    void wireCataloguePanel();
+    CatalogueState m_catState;
+
+public:
     // ===== end of catalogue =====
 
     // ===== Clothing kits (src/kits/clothing) =====

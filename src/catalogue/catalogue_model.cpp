@@ -64,19 +64,43 @@ void CatalogueModel::append(const QString &entry)
 
 void CatalogueModel::appendMany(const QStringList &entries)
 {
-    for (const QString &e : entries)
-        append(e);
+    // One insert notification for the whole batch: the view relayouts once.
+    const qsizetype first = m_entries.size();
+    m_entries.append(entries);
+    m_lower.reserve(m_entries.size());
+    std::vector<int> rows;
+    for (qsizetype i = first; i < m_entries.size(); ++i) {
+        m_lower.append(m_entries[i].toLower());
+        if (passes(i))
+            rows.push_back(int(i));
+    }
+    if (rows.empty())
+        return;
+    const int row = int(m_shown.size());
+    beginInsertRows(QModelIndex(), row, row + int(rows.size()) - 1);
+    m_shown.insert(m_shown.end(), rows.begin(), rows.end());
+    endInsertRows();
 }
 
 void CatalogueModel::setFilter(const QString &text)
 {
     const QString key = filterKeyOf(text);
+    // Typing on narrows the key: only the rows shown now can still pass.
+    const bool narrowing = !m_key.isEmpty() && key.contains(m_key);
     beginResetModel();
     m_key = key;
-    m_shown.clear();
-    for (qsizetype i = 0; i < m_entries.size(); ++i)
-        if (passes(i))
-            m_shown.push_back(int(i));
+    if (narrowing) {
+        qsizetype kept = 0;
+        for (int entry : m_shown)
+            if (passes(entry))
+                m_shown[kept++] = entry;
+        m_shown.resize(kept);
+    } else {
+        m_shown.clear();
+        for (qsizetype i = 0; i < m_entries.size(); ++i)
+            if (passes(i))
+                m_shown.push_back(int(i));
+    }
     endResetModel();
 }
 

@@ -5,6 +5,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/catalogue_view.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -68,6 +69,20 @@ void TForm2::buildCataloguePanel()
     m_cat.Edit1 = new QLineEdit(m_frame.TabItem1);
     m_cat.Edit1->setObjectName(QStringLiteral("Edit1"));
     m_cat.Edit1->setGeometry(QRect(QPoint(664, 54), kEditSize));
+
+    wireCataloguePanel();
+}
+
+void TForm2::wireCataloguePanel()
+{
+    auto *list = static_cast<CatalogueView *>(m_cat.ItemList);
+    wire(m_cat.AddTypes, &QPushButton::clicked, [this] { AddTypesClick(); });
+    wire(m_cat.LoadFile, &QPushButton::clicked, [this] { LoadFileClick(); });
+    wire(m_cat.Button19, &QPushButton::clicked, [this] { Button19Click(); });
+    wire(m_cat.SearchBox2, &QLineEdit::textChanged, [this] { SearchBox2Change(); });
+    wire(list, &CatalogueView::areaClicked, [this] { ItemListClick(); });
+    wire(list->selectionModel(), &QItemSelectionModel::selectionChanged,
+         [this] { ItemListChange(); });
 }
 
 int TForm2::ItemListSelectedIndex() const
