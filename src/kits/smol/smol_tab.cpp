@@ -132,7 +132,10 @@ void TForm2::buildSmolTab()
     const QString roboto = QStringLiteral("Roboto");
     m_smol.Label1 = makeLabel(tab, QStringLiteral("Label1"), QStringLiteral("Smol Weapon Kit Color :"),
                               QPoint(72, 30), roboto, 14);
-    m_smol.Label1->setGeometry(72, 30, 152, 17);
+    // Without Roboto the fallback font runs wider: keep the text whole and
+    // clear of the combo.
+    const int label1Width = qMax(152, m_smol.Label1->sizeHint().width());
+    m_smol.Label1->setGeometry(qMin(72, 232 - label1Width), 30, label1Width, 17);
 
     m_smol.SmolWeaponCrateColor = new QComboBox(tab);
     m_smol.SmolWeaponCrateColor->setObjectName(QStringLiteral("SmolWeaponCrateColor"));
@@ -202,6 +205,9 @@ void TForm2::buildSmolTab()
                                          QRect(216, 54, 168, 19));
         c.countLabel = makeLabel(c.page, QString::fromLatin1(names.countLabel),
                                  QStringLiteral("zok_LootSet") + n + QStringLiteral("Count :"), QPoint(216, 78));
+        QFont countFont = c.countLabel->font();
+        countFont.setPixelSize(11);  // the box stands 120 px to the right
+        c.countLabel->setFont(countFont);
         c.countLabel->setGeometry(216, 78, 121, 17);
         c.count = makeNumberBox(c.page, QStringLiteral("zok_LootSet") + n + QStringLiteral("Count"),
                                 QRect(336, 78, 25, 22));
