@@ -64,7 +64,7 @@ class SmolFileTest : public QObject {
 private slots:
     // ---- writer ----
     void emptyYellowFileByteForByte();
-    void colourSpecificKeys();
+    void colourKeys();
     void kitCommaRules_data();
     void kitCommaRules();
     void entryCommaRules();
@@ -123,7 +123,7 @@ void SmolFileTest::emptyYellowFileByteForByte()
     QCOMPARE(LineList(writeSmolCrate(crate("Yellow", 0), false)).toBytes(), bytes);
 }
 
-void SmolFileTest::colourSpecificKeys()
+void SmolFileTest::colourKeys()
 {
     SmolCrate c = crate("Purple", 1, {1, 1, 1, 1});
     c.spawnMainWeapons = true;

@@ -339,8 +339,10 @@ void SmolTabTest::spareCountTypingStoredAndSaved()
     Fixture f;
     writeCrate(yellow(2));
     f.colour()->setCurrentIndex(0);
-    f.kits()->setCurrentRow(0);
     QLineEdit *mags = f.edit("zok_SpareMagCount");
+    QTest::keyClicks(mags, "5");  // no kit selected: no record changes
+    QVERIFY(f.form->SmolWeaponKits[0] == kit("Gun0") && f.form->SmolWeaponKits[1] == kit("Gun1"));
+    f.kits()->setCurrentRow(0);
     mags->selectAll();
     QTest::keyClicks(mags, "1a2-");
     QCOMPARE(mags->text(), QString("12"));
