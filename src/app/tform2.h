@@ -122,6 +122,53 @@ public:
     // ===== end of general kits =====
 
     // ===== Smol crate kits (src/kits/smol) =====
+    // The kits of the colour loaded last; list index = array index.
+    QList<TSmolWeaponKit> SmolWeaponKits;
+    void LoadSmolYellowWeaponKits();
+    void LoadSmolGreenWeaponKits();
+    void LoadSmolBlueWeaponKits();
+    void LoadSmolPurpleWeaponKits();
+    void LoadSmolRedWeaponKits();
+    // Rewrites the selected colour's file from the kits and the tab's
+    // controls; raises when no colour is selected.
+    void SaveSmolWeaponKits(bool leaveOutMarked);
+    void SmolWeaponCrateColorChange();
+    void SmolWeaponKitListChange();
+    void Button1Click();  // Add
+    void Button2Click();  // Save
+    void Button3Click();  // Remove
+    void zok_SpareMagCountChangeTracking();
+    void zok_SpareAmmoCountChangeTracking();
+    // Row r of the slot table (0 zok_TheSmolChosenOne ... 10 zok_SmolWrap).
+    void smolSlotDblClick(int row);
+    void smolSlotClearClick(int row);
+    // Loot sets 1..4: Add, Remove, fill the clicked entry.
+    void lootSetAddClick(int set);
+    void lootSetRemoveClick(int set);
+    void lootSetItemClick(int set);
+    void Button4Click() { lootSetAddClick(1); }
+    void Button5Click() { lootSetRemoveClick(1); }
+    void Button6Click() { lootSetAddClick(2); }
+    void Button7Click() { lootSetRemoveClick(2); }
+    void Button8Click() { lootSetAddClick(3); }
+    void Button9Click() { lootSetRemoveClick(3); }
+    void Button10Click() { lootSetAddClick(4); }
+    void Button11Click() { lootSetRemoveClick(4); }
+    void zok_SpawnLootSet1ItemsItemClick() { lootSetItemClick(1); }
+    void zok_SpawnLootSet2ItemsItemClick() { lootSetItemClick(2); }
+    void zok_SpawnLootSet3ItemsItemClick() { lootSetItemClick(3); }
+    void zok_SpawnLootSet4ItemsItemClick() { lootSetItemClick(4); }
+    // -1 when no smol kit is selected.
+    int smolSelectedKit() const;
+
+private:
+    void loadSmolCrate(int colourIndex);
+    SmolCrate smolCrateFromControls() const;
+    void showSmolCrate(const SmolCrate &crate);
+    void smolStoreAndReload(bool leaveOutMarked);
+    bool smolColourChosen();
+
+public:
     // ===== end of smol crate kits =====
 
     // ===== Info pages (src/app) =====
