@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace zok {
 
@@ -19,6 +20,21 @@ public:
         // Per-pixel scrolling lets "GoTo Item" bring an entry exactly to
         // the edge it comes from.
         setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+        // The scroll area would lay its own bar over the header and the
+        // filter box; a bar of our own runs beside the rows only and
+        // mirrors the hidden one.
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_rowsBar = new QScrollBar(Qt::Vertical, this);
+        m_rowsBar->setObjectName(QStringLiteral("ItemListScrollBar"));
+        m_rowsBar->hide();
+        QScrollBar *inner = verticalScrollBar();
+        connect(inner, &QScrollBar::rangeChanged, this, [this](int min, int max) {
+            m_rowsBar->setRange(min, max);
+            placeRowsBar();
+        });
+        connect(inner, &QScrollBar::valueChanged, m_rowsBar, &QScrollBar::setValue);
+        connect(m_rowsBar, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
     }
 
 signals:
@@ -27,6 +43,11 @@ signals:
     void areaClicked();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QListView::resizeEvent(event);
+        placeRowsBar();
+    }
     void mousePressEvent(QMouseEvent *event) override
     {
         m_leftPressed = event->button() == Qt::LeftButton;
@@ -43,6 +64,23 @@ protected:
     }
 
 private:
+    void placeRowsBar()
+    {
+        const QScrollBar *inner = verticalScrollBar();
+        const bool needed = inner->maximum() > inner->minimum();
+        const int barWidth = m_rowsBar->sizeHint().width();
+        const int top = frameWidth() + HeaderHeight + SearchHeight;
+        const int wanted = needed ? barWidth : 0;
+        if (viewportMargins().right() != wanted)
+            setViewportMargins(0, HeaderHeight + SearchHeight, wanted, 0);
+        m_rowsBar->setPageStep(inner->pageStep());
+        m_rowsBar->setSingleStep(inner->singleStep());
+        m_rowsBar->setGeometry(width() - frameWidth() - barWidth, top, barWidth,
+                               viewport()->height());
+        m_rowsBar->setVisible(needed);
+    }
+
+    QScrollBar *m_rowsBar = nullptr;
     bool m_leftPressed = false;
 };
 
