@@ -1,6 +1,7 @@
 #include "app/ui_helpers.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -39,6 +40,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->move(at);
     label->adjustSize();
     return label;
+}
+
+int selectedListRow(const QListWidget *list)
+{
+    const QListWidgetItem *current = list->currentItem();
+    return current && current->isSelected() ? list->currentRow() : -1;
 }
 
 QTabWidget *makeTabControl(QWidget *parent, const QString &name, const QRect &geometry)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QListWidget;
 class QTabWidget;
 class QWidget;
 
@@ -21,6 +22,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 // A tab control with 26-high tabs whose pages put children at their stated
 // coordinates (no pane frame).
+// The row a list shows as selected, or -1. Qt can leave a row current that
+// no longer looks selected (a click below the entries, Ctrl+click, keyboard
+// focus); editing or removing that kit would act on what the user cannot see.
+int selectedListRow(const QListWidget *list);
+
 QTabWidget *makeTabControl(QWidget *parent, const QString &name, const QRect &geometry);
 QWidget *addTabPage(QTabWidget *tabs, const QString &name, const QString &text);
 

@@ -1,5 +1,6 @@
 #include "app/desktop.h"
 #include "app/tform2.h"
+#include "app/ui_helpers.h"
 #include "catalogue/catalogue_model.h"
 #include "config/textlines.h"
 
@@ -70,7 +71,7 @@ void TForm2::ItemListClick()
         return;
     }
     // Only a warning: the catalogue keeps the entry the click selected.
-    if (kits && (kits->currentRow() < 0 || kits->selectedItems().isEmpty()))
+    if (kits && selectedListRow(kits) < 0)
         m_desktop.showMessage(this, warning);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui_helpers.h"
 #include "kits/kitfile.h"
 #include "kits/slot_table.h"
 
@@ -40,11 +41,11 @@ inline void selectMatching(QComboBox *combo, const QStringList &items, const QSt
         combo->setCurrentIndex(index);
 }
 
-// The kit list's current row when it names a record, else -1.
+// The kit list's selected row when it names a record, else -1.
 template <class Kit>
 int selectedKit(const QListWidget *list, const QList<Kit> &kits)
 {
-    const int row = list->currentRow();
+    const int row = selectedListRow(list);
     return row >= 0 && row < kits.size() ? row : -1;
 }
 

@@ -240,6 +240,8 @@ private slots:
     void removeOnlyKit();
     void removeWithoutSelection_data();
     void removeWithoutSelection();
+    void rowCurrentButNotSelected_data();
+    void rowCurrentButNotSelected();
     void failedWrite_data();
     void failedWrite();
     void failedAdd_data();
@@ -639,6 +641,52 @@ void KitEditorsTest::removeWithoutSelection()
 
 // A failed Remove or Save shows the error and keeps the kit marked and
 // listed; a later Save leaves it out, a later Add writes it back.
+// Qt can leave a row current that no longer looks selected; such a kit
+// counts as not selected: no fill, no clear, no Remove.
+void KitEditorsTest::rowCurrentButNotSelected_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("how");
+    const char *name[] = {"clothing", "weapon", "general"};
+    for (int which = 0; which < 3; ++which)
+        for (const char *how : {"click below the entries", "ctrl click", "current only"})
+            QTest::addRow("%s, %s", name[which], how) << which << QString(how);
+}
+
+void KitEditorsTest::rowCurrentButNotSelected()
+{
+    QFETCH(int, which);
+    QFETCH(QString, how);
+    const Tab &t = tab(which);
+    const QList<Kit> kits{kit(t, "green", 0, "k0"), kit(t, "red", 1, "k1"), kit(t, "blue", 0, "k2")};
+    Editor e(t, kits);
+    const QByteArray before = e.file();
+    e.form->catalogue().setEntries({"Item_New"});
+    QListWidget *list = e.list();
+    if (how == "current only") {
+        list->selectionModel()->setCurrentIndex(list->model()->index(1, 0),
+                                                QItemSelectionModel::NoUpdate);
+    } else {
+        e.clickKit(1);
+        if (how == "ctrl click")
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->item(1)).center());
+        else
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              QPoint(20, list->viewport()->height() - 5));
+    }
+    QVERIFY(list->currentRow() >= 0);
+    QVERIFY(list->selectedItems().isEmpty());
+
+    e.chooseEntry(0);
+    const QString slot = t.slotEdits().first();
+    QTest::mouseClick(e.edit(slot), Qt::LeftButton);
+    e.press(t.remove);
+    QCOMPARE(e.file(), before);
+    QCOMPARE(e.kits(), kits);
+    QVERIFY(e.desktop.errors.isEmpty());
+}
+
 void KitEditorsTest::failedWrite_data()
 {
     QTest::addColumn<int>("which");

@@ -51,7 +51,7 @@ void TForm2::buildClothingTab()
     m_clothing.ClothingKitList = list;
     list->setObjectName(QStringLiteral("ClothingKitList"));
     list->setGeometry(240, 54, 257, 147);
-    wire(list, &QListWidget::currentRowChanged, [this] { ClothingKitListChange(); });
+    wire(list, &QListWidget::itemSelectionChanged, [this] { ClothingKitListChange(); });
 
     m_clothing.AddClothingKit =
         makeKitButton(tab, QStringLiteral("AddClothingKit"), QStringLiteral("Add"), 240);

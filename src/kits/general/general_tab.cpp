@@ -47,7 +47,7 @@ void TForm2::buildGeneralTab()
     m_general.GeneralKitList = list;
     list->setObjectName(QStringLiteral("GeneralKitList"));
     list->setGeometry(240, 54, 257, 147);
-    wire(list, &QListWidget::currentRowChanged, [this] { GeneralKitListChange(); });
+    wire(list, &QListWidget::itemSelectionChanged, [this] { GeneralKitListChange(); });
 
     m_general.Button12 = makeKitButton(tab, QStringLiteral("Button12"), QStringLiteral("Add"), 240);
     m_general.Button13 = makeKitButton(tab, QStringLiteral("Button13"), QStringLiteral("Save"), 328);

@@ -222,7 +222,7 @@ void TForm2::buildSmolTab()
 
     wire(m_smol.SmolWeaponCrateColor, &QComboBox::currentIndexChanged,
          [this] { SmolWeaponCrateColorChange(); });
-    wire(m_smol.SmolWeaponKitList, &QListWidget::currentRowChanged, [this] { SmolWeaponKitListChange(); });
+    wire(m_smol.SmolWeaponKitList, &QListWidget::itemSelectionChanged, [this] { SmolWeaponKitListChange(); });
     wire(m_smol.Button1, &QPushButton::clicked, [this] { Button1Click(); });
     wire(m_smol.Button2, &QPushButton::clicked, [this] { Button2Click(); });
     wire(m_smol.Button3, &QPushButton::clicked, [this] { Button3Click(); });
@@ -330,7 +330,7 @@ void TForm2::SmolWeaponKitListChange()
 
 int TForm2::smolSelectedKit() const
 {
-    const int row = m_smol.SmolWeaponKitList->currentRow();
+    const int row = selectedListRow(m_smol.SmolWeaponKitList);
     return row >= 0 && row < SmolWeaponKits.size() ? row : -1;
 }
 

@@ -49,7 +49,7 @@ void TForm2::buildWeaponTab()
     m_weapon.WeaponKitList = list;
     list->setObjectName(QStringLiteral("WeaponKitList"));
     list->setGeometry(240, 54, 257, 147);
-    wire(list, &QListWidget::currentRowChanged, [this] { WeaponKitListChange(); });
+    wire(list, &QListWidget::itemSelectionChanged, [this] { WeaponKitListChange(); });
 
     m_weapon.Button15 = makeKitButton(tab, QStringLiteral("Button15"), QStringLiteral("Add"), 240);
     m_weapon.Button16 = makeKitButton(tab, QStringLiteral("Button16"), QStringLiteral("Save"), 328);
