@@ -20,7 +20,10 @@ QString withFullStop(const QString &text)
 QString fullPath(const QString &relativePath)
 {
     QString path = relativePath;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // The config paths are written with backslashes; a full path the user
+    // picked is taken as it is (a backslash is a legal name character here).
+    if (QDir::isRelativePath(path))
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
 }
 
@@ -76,8 +79,11 @@ QString decodeCp1252(const QByteArray &bytes)
 
 QString decodeWith(QStringConverter::Encoding encoding, const QByteArray &bytes, bool *failed)
 {
-    // Keep a second mark after the one already skipped: it is text.
-    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    // Keep a second mark after the one already skipped: it is text. Stateless:
+    // a sequence cut off at the end of the file counts as invalid instead of
+    // being held back, so no trailing character can vanish.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom
+                                         | QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (failed)
         *failed = decoder.hasError();

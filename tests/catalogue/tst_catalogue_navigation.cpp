@@ -43,6 +43,7 @@ private slots:
     void loadFileThatCannotBeOpenedKeepsCatalogue();
     void guardWarnsWithoutKit_data();
     void guardWarnsWithoutKit();
+    void switchingKitTabsKeepsTheCatalogue();
 };
 
 void CatalogueNavigationTest::filterShowsMatches_data()
@@ -208,6 +209,25 @@ void CatalogueNavigationTest::guardWarnsWithoutKit()
     QTest::mouseClick(rows, Qt::LeftButton, {}, rowCentre(w, 1));
     QCOMPARE(w.desktop.messages.size(), 2);
     QCOMPARE(w.window->ItemListSelectedIndex(), 1);
+}
+
+void CatalogueNavigationTest::switchingKitTabsKeepsTheCatalogue()
+{
+    CatalogueWindow w;
+    w.model().setEntries(kNames);
+    QTest::keyClicks(w.cat().SearchBox2, "ak");
+    w.cat().ItemList->selectionModel()->setCurrentIndex(w.model().index(1, 0),
+                                                        QItemSelectionModel::ClearAndSelect);
+    QTest::keyClicks(w.cat().Edit1, "AKM");
+    QTabWidget *kitTabs = w.window->frame().TabControl1;
+    for (int tab : {0, 1, 3, 2}) {
+        kitTabs->setCurrentIndex(tab);
+        QCOMPARE(w.model().entries(), kNames);
+        QCOMPARE(w.cat().SearchBox2->text(), QStringLiteral("ak"));
+        QCOMPARE(w.window->ItemListSelectedEntry(), QStringLiteral("Mag_akm_30Rnd"));
+        QCOMPARE(w.cat().Edit1->text(), QStringLiteral("AKM"));
+        QVERIFY(w.cat().ItemList->isVisible());
+    }
 }
 
 QTEST_MAIN(CatalogueNavigationTest)

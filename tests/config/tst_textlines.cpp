@@ -140,6 +140,14 @@ void TextLinesTest::bytesThatAreNotUtf8SurviveARoundTrip()
     LineList again;
     again.load("f.txt");
     QCOMPARE(again.lines(), list.lines());
+
+    // A sequence cut off by the end of the file is not dropped.
+    dir.write("cut.txt", QByteArray("Caf\xE9"));
+    list.load("cut.txt");
+    QCOMPARE(list.lines(), QStringList{QStringLiteral("Caf\u00E9")});
+    dir.write("cut.txt", QByteArray("\xEF\xBB\xBF" "Caf\xC3"));
+    list.load("cut.txt");
+    QCOMPARE(list.line(0).size(), 4);
 }
 
 void TextLinesTest::extractBetween_data()
@@ -253,6 +261,13 @@ void TextLinesTest::pathsFollowTheWorkingDirectory()
     list.load("f.txt");
     QCOMPARE(list.line(0), QStringLiteral("two"));
     QCOMPARE(fullPath("a\\b.txt"), QDir::toNativeSeparators(second.file("a/b.txt")));
+#ifndef Q_OS_WIN
+    // A full path picked in a dialog is not rewritten: a backslash is a
+    // legal character in a file name here.
+    second.write("odd\\name.txt", "three\r\n");
+    list.load(second.file("odd\\name.txt"));
+    QCOMPARE(list.line(0), QStringLiteral("three"));
+#endif
 }
 
 void TextLinesTest::fullStopRule_data()
