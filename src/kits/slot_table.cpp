@@ -35,7 +35,8 @@ bool isStorableItemName(const QString &name)
 {
     for (QChar c : name) {
         const char16_t u = c.unicode();
-        if (u == u'"' || u == u'\\' || u < 0x20 || u == 0x7F)
+        if (u == u'"' || u == u'\\' || u < 0x20 || u == 0x7F || u == u'{' || u == u'}'
+            || u == u'[' || u == u']')
             return false;
     }
     return true;

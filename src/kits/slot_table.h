@@ -64,10 +64,11 @@ void storeSlot(QList<Kit> &kits, int selected, QLineEdit *edit, QString Kit::*fi
 
 // A name the kit files can hold: they are written without escaping, so a
 // double quote, a backslash or a control character would break the JSON the
-// game server reads.
+// game server reads, and a brace or a bracket would make the smol crate
+// reader take it for a kit or the end of a loot set, losing what follows.
 bool isStorableItemName(const QString &name);
 inline const QString UnstorableItemMessage = QStringLiteral(
     "This item name cannot be stored in the config file: it holds a double quote, "
-    "a backslash or a control character.");
+    "a backslash, a brace, a bracket or a control character.");
 
 } // namespace zok

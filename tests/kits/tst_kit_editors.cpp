@@ -419,6 +419,8 @@ void KitEditorsTest::fillRefused_data()
         QTest::addRow("%s quote", name[which]) << which << true << "Item\"A" << true;
         QTest::addRow("%s backslash", name[which]) << which << true << "Item\\A" << true;
         QTest::addRow("%s control char", name[which]) << which << true << "Item\tA" << true;
+        QTest::addRow("%s bracket", name[which]) << which << true << "Item]A" << true;
+        QTest::addRow("%s brace", name[which]) << which << true << "{Item" << true;
     }
 }
 

@@ -212,6 +212,10 @@ void SmolFileTest::spareCountsWrittenAsWholeNumbers_data()
     QTest::newRow("blank inside") << "1 2" << "0";
     QTest::newRow("digits") << "12" << "12";
     QTest::newRow("negative") << "-3" << "-3";
+    QTest::newRow("leading zero") << "03" << "3";
+    QTest::newRow("negative leading zeros") << "-005" << "-5";
+    QTest::newRow("zeros") << "000" << "0";
+    QTest::newRow("negative zero") << "-0" << "0";
 }
 
 void SmolFileTest::spareCountsWrittenAsWholeNumbers()
@@ -360,6 +364,9 @@ void SmolFileTest::switchesNumbersAndTexts_data()
     QTest::newRow("2 leaves both") << "2" << true << true << true << false;
     QTest::newRow("leading blank") << " 1" << false << true << false << false;
     QTest::newRow("x ends the load") << "x" << false << false << false << true;
+    QTest::newRow("beyond any whole number ends the load")
+        << "99999999999999" << false << false << false << true;
+    QTest::newRow("far below ends the load") << "-2147483649" << false << false << false << true;
 }
 
 void SmolFileTest::switchesNumbersAndTexts()
@@ -451,7 +458,8 @@ void SmolFileTest::numberBoxValues_data()
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("not a number") << "ten" << 0;
     QTest::newRow("fraction") << "2.5" << 0;
-    QTest::newRow("huge") << "99999999999999" << 0;
+    QTest::newRow("huge") << "99999999999999" << 100;
+    QTest::newRow("hugely negative") << "-99999999999999" << 0;
 }
 
 void SmolFileTest::numberBoxValues()

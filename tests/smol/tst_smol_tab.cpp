@@ -507,6 +507,15 @@ void SmolTabTest::lootSetEditsReachTheFile()
     QCOMPARE(f.entries(1), (QStringList{"PlaceHolder", "a", "Apple"}));
     QCOMPARE(f.form->ItemListSelectedEntry(), QString("Apple"));
 
+    // A Ctrl+click that deselects the entry leaves it as it is.
+    QListWidget *set1 = f.get<QListWidget>("zok_SpawnLootSet1Items");
+    f.selectCatalogue({"Rag", "Apple"}, 0);
+    QTest::mouseClick(set1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      set1->visualItemRect(set1->item(2)).center());
+    QVERIFY(set1->selectedItems().isEmpty());
+    QCOMPARE(f.entries(1), (QStringList{"PlaceHolder", "a", "Apple"}));
+    f.selectCatalogue({"Rag", "Apple"}, 1);
+
     f.clickEntry(3, 0);  // selects and fills "c"
     f.click("Button9");
     QVERIFY(f.entries(3).isEmpty());

@@ -65,9 +65,9 @@ bool isWholeNumber(const QString &text, qint64 *value)
         const char16_t c = text.at(i).unicode();
         if (c < u'0' || c > u'9')
             return false;
-        v = v * 10 + (c - u'0');
-        if (v > qint64(std::numeric_limits<int>::max()) + 1)
-            return false;
+        // Saturates past the int range, so conversions still refuse such a
+        // value while a number box can clamp it.
+        v = std::min(v * 10 + (c - u'0'), qint64(std::numeric_limits<int>::max()) + 2);
     }
     *value = negative ? -v : v;
     return true;
@@ -95,13 +95,21 @@ int toInteger(const QString &text)
 
 QString spareCountForFile(const QString &count)
 {
-    qsizetype i = count.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const bool negative = count.startsWith(QLatin1Char('-'));
+    qsizetype i = negative ? 1 : 0;
     if (i == count.size())
         return QStringLiteral("0");
-    for (; i < count.size(); ++i)
-        if (count.at(i) < QLatin1Char('0') || count.at(i) > QLatin1Char('9'))
+    for (qsizetype j = i; j < count.size(); ++j)
+        if (count.at(j) < QLatin1Char('0') || count.at(j) > QLatin1Char('9'))
             return QStringLiteral("0");
-    return count;
+    // JSON allows no leading zeros: "03" typed after the 0 a new kit shows
+    // is written as 3.
+    while (i < count.size() - 1 && count.at(i) == QLatin1Char('0'))
+        ++i;
+    const QString digits = count.mid(i);
+    if (digits == QLatin1String("0"))
+        return digits;
+    return negative ? QLatin1Char('-') + digits : digits;
 }
 
 int numberBoxValue(const QString &text)

@@ -451,8 +451,11 @@ void TForm2::lootSetRemoveClick(int set)
 
 void TForm2::lootSetItemClick(int set)
 {
-    QListWidgetItem *item = m_smol.lootSets[set - 1].items->currentItem();
-    if (!item)
+    // The clicked entry, when the click left it selected (a Ctrl+click
+    // deselects it, and then there is nothing to fill).
+    QListWidget *items = m_smol.lootSets[set - 1].items;
+    QListWidgetItem *item = items->currentItem();
+    if (!item || !item->isSelected())
         return;
     QString entry;
     if (!takeCatalogueEntry(&entry))
