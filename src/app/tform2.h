@@ -167,6 +167,9 @@ private:
     void showSmolCrate(const SmolCrate &crate);
     void smolStoreAndReload(bool leaveOutMarked);
     bool smolColourChosen();
+    // Set when the colour's file was opened but read only in part: writing
+    // the tab back then would drop everything after the failing line.
+    bool m_smolReadInPart = false;
 
 public:
     // ===== end of smol crate kits =====

@@ -250,6 +250,20 @@ void SmolTabTest::colourPickErrors()
     QCOMPARE(f.entries(1), set1);
     QVERIFY(f.entries(3).isEmpty());
     QCOMPARE(f.get<QSpinBox>("zok_LootSet2Count")->value(), 9);  // never reached in the file
+
+    // A file read only in part is not written back over; a missing one may be made.
+    const QByteArray before = f.dir.read(paths::smolCrateFile("Green"));
+    f.click("Button2");
+    if (file.isEmpty()) {
+        QVERIFY(f.desktop.messages.isEmpty());
+        QVERIFY(!f.dir.read(paths::smolCrateFile("Green")).isEmpty());
+    } else {
+        QCOMPARE(f.desktop.messages, QStringList{SmolReadInPartMessage});
+        QCOMPARE(f.dir.read(paths::smolCrateFile("Green")), before);
+        f.click("Button1");
+        QCOMPARE(f.dir.read(paths::smolCrateFile("Green")), before);
+        QCOMPARE(f.captions(), captions);
+    }
 }
 
 void SmolTabTest::kitShownOnSelection()

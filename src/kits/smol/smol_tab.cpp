@@ -264,11 +264,13 @@ void TForm2::loadSmolCrate(int colourIndex)
     for (SmolLootSet &set : crate.lootSets)
         set.entries.clear();
 
+    m_smolReadInPart = false;
     LineList lines;
     lines.load(kSmolLoaderFiles[colourIndex]);
     try {
         readSmolCrate(lines, SmolCrateColours[colourIndex].at(0), crate);
     } catch (...) {
+        m_smolReadInPart = true;
         showSmolCrate(crate);  // what was read before the failure stays
         throw;
     }
@@ -346,10 +348,15 @@ void TForm2::SaveSmolWeaponKits(bool leaveOutMarked)
 
 bool TForm2::smolColourChosen()
 {
-    if (m_smol.SmolWeaponCrateColor->currentIndex() >= 0)
-        return true;
-    m_desktop.showMessage(this, SmolColourFirstMessage);
-    return false;
+    if (m_smol.SmolWeaponCrateColor->currentIndex() < 0) {
+        m_desktop.showMessage(this, SmolColourFirstMessage);
+        return false;
+    }
+    if (m_smolReadInPart) {
+        m_desktop.showMessage(this, SmolReadInPartMessage);
+        return false;
+    }
+    return true;
 }
 
 void TForm2::smolStoreAndReload(bool leaveOutMarked)

@@ -20,6 +20,11 @@ namespace zok {
 inline const QString SmolColourFirstMessage =
     QStringLiteral("Please Select A Smol Weapon Kit Color First");
 
+// Add, Save and Remove after a colour's file could not be read to its end.
+inline const QString SmolReadInPartMessage = QStringLiteral(
+    "This crate colour's file could not be read to its end, so saving now would drop the "
+    "rest of it. Mend the file, then pick its colour again.");
+
 // One page of SpawnLootSetTab.
 struct SmolLootSetControls {
     QWidget *page = nullptr;         // TabItem9 ... TabItem12
