@@ -204,6 +204,12 @@ private:
         connect(sender, signal, this, [this, handler] { guarded(handler); });
     }
 
+    // A click and a double click on each slot edit fill it from the
+    // catalogue, its clear icon empties it (defined in kits/kit_editing.h).
+    template <class Kit>
+    void wireSlotRows(const QList<SlotRow<Kit>> &rows, const QList<SlotWidgets> &widgets,
+                      QList<Kit> &kits, QListWidget *list);
+
     void buildFrame();
     void buildCataloguePanel();
     void buildClothingTab();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/tform2.h"
 #include "app/ui_helpers.h"
 #include "kits/kitfile.h"
 #include "kits/slot_table.h"
@@ -131,6 +132,25 @@ void removeAndReload(QList<Kit> &kits, QListWidget *list, const KitStore &store)
         return;
     kits[selected].Remove = true;
     storeAndReload(kits, list, store, true);
+}
+
+template <class Kit>
+void TForm2::wireSlotRows(const QList<SlotRow<Kit>> &rows, const QList<SlotWidgets> &widgets,
+                          QList<Kit> &kits, QListWidget *list)
+{
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const SlotWidgets w = widgets[r];
+        QString Kit::*field = rows[r].field;
+        const auto fill = [this, w, field, &kits, list] {
+            fillSlot(kits, selectedKit(list, kits), w.edit, field,
+                     [this](QString *entry) { return takeCatalogueEntry(entry); });
+        };
+        wire(w.edit, &ClickableEdit::clicked, fill);
+        wire(w.edit, &ClickableEdit::doubleClicked, fill);
+        wire(w.clear, &ClickableLabel::clicked, [w, field, &kits, list] {
+            clearSlot(kits, selectedKit(list, kits), w.edit, field);
+        });
+    }
 }
 
 } // namespace zok

@@ -76,19 +76,7 @@ void TForm2::buildClothingTab()
 
     const auto &rows = clothingSlotRows();
     m_clothing.slotRows = makeSlotRows(tab, rows, QPoint(240, 310));
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const SlotWidgets &w = m_clothing.slotRows[r];
-        const auto fill = [this, w, field = rows[r].field] {
-            fillSlot(ClothingKits, selectedKit(m_clothing.ClothingKitList, ClothingKits), w.edit,
-                     field, [this](QString *entry) { return takeCatalogueEntry(entry); });
-        };
-        wire(w.edit, &ClickableEdit::clicked, fill);
-        wire(w.edit, &ClickableEdit::doubleClicked, fill);
-        wire(w.clear, &ClickableLabel::clicked, [this, w, field = rows[r].field] {
-            clearSlot(ClothingKits, selectedKit(m_clothing.ClothingKitList, ClothingKits), w.edit,
-                      field);
-        });
-    }
+    wireSlotRows(rows, m_clothing.slotRows, ClothingKits, m_clothing.ClothingKitList);
 }
 
 void TForm2::ClothingKitListChange()

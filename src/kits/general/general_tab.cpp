@@ -84,15 +84,7 @@ void TForm2::buildGeneralTab()
     m_general.Label530->setObjectName(QStringLiteral("Label530"));
     m_general.Label530->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_general.Label530->move(136, 350);
-    const auto fill = [this, w, field = rows.first().field] {
-        fillSlot(GeneralKits, selectedKit(m_general.GeneralKitList, GeneralKits), w.edit, field,
-                 [this](QString *entry) { return takeCatalogueEntry(entry); });
-    };
-    wire(w.edit, &ClickableEdit::clicked, fill);
-    wire(w.edit, &ClickableEdit::doubleClicked, fill);
-    wire(w.clear, &ClickableLabel::clicked, [this, w, field = rows.first().field] {
-        clearSlot(GeneralKits, selectedKit(m_general.GeneralKitList, GeneralKits), w.edit, field);
-    });
+    wireSlotRows(rows, m_general.slotRows, GeneralKits, m_general.GeneralKitList);
 }
 
 void TForm2::GeneralKitListChange()

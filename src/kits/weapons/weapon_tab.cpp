@@ -79,18 +79,7 @@ void TForm2::buildWeaponTab()
 
     const auto &rows = weaponSlotRows();
     m_weapon.slotRows = makeSlotRows(tab, rows, QPoint(240, 350));
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const SlotWidgets &w = m_weapon.slotRows[r];
-        const auto fill = [this, w, field = rows[r].field] {
-            fillSlot(WeaponKits, selectedKit(m_weapon.WeaponKitList, WeaponKits), w.edit, field,
-                     [this](QString *entry) { return takeCatalogueEntry(entry); });
-        };
-        wire(w.edit, &ClickableEdit::clicked, fill);
-        wire(w.edit, &ClickableEdit::doubleClicked, fill);
-        wire(w.clear, &ClickableLabel::clicked, [this, w, field = rows[r].field] {
-            clearSlot(WeaponKits, selectedKit(m_weapon.WeaponKitList, WeaponKits), w.edit, field);
-        });
-    }
+    wireSlotRows(rows, m_weapon.slotRows, WeaponKits, m_weapon.WeaponKitList);
 }
 
 void TForm2::WeaponKitListChange()
