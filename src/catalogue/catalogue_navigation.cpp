@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QTabWidget>
+#include <iterator>
 
 namespace zok {
 
@@ -48,31 +49,22 @@ void TForm2::LoadFileDialogClose(const QString &chosenFile)
 
 void TForm2::ItemListClick()
 {
-    QListWidget *kits = nullptr;
-    QString warning;
-    switch (m_frame.TabControl1->currentIndex()) {
-    case 0:
-        kits = m_clothing.ClothingKitList;
-        warning = QStringLiteral("Please Select A ClothingKit Before Selecting An Item");
-        break;
-    case 1:
-        kits = m_weapon.WeaponKitList;
-        warning = QStringLiteral("Please Select A WeaponKit Before Selecting An Item");
-        break;
-    case 2:
-        kits = m_general.GeneralKitList;
-        warning = QStringLiteral("Please Select A GeneralKit Before Selecting An Item");
-        break;
-    case 3:
-        kits = m_smol.SmolWeaponKitList;
-        warning = QStringLiteral("Please Select A Smol Weapon kit Before Selecting An Item");
-        break;
-    default:
+    // Per kit tab, by index: its kit list and the warning shown without a kit.
+    const struct {
+        QListWidget *kits;
+        const char *warning;
+    } tabs[] = {
+        {m_clothing.ClothingKitList, "Please Select A ClothingKit Before Selecting An Item"},
+        {m_weapon.WeaponKitList, "Please Select A WeaponKit Before Selecting An Item"},
+        {m_general.GeneralKitList, "Please Select A GeneralKit Before Selecting An Item"},
+        {m_smol.SmolWeaponKitList, "Please Select A Smol Weapon kit Before Selecting An Item"},
+    };
+    const int tab = m_frame.TabControl1->currentIndex();
+    if (tab < 0 || tab >= int(std::size(tabs)))
         return;
-    }
     // Only a warning: the catalogue keeps the entry the click selected.
-    if (kits && selectedListRow(kits) < 0)
-        m_desktop.showMessage(this, warning);
+    if (selectedListRow(tabs[tab].kits) < 0)
+        m_desktop.showMessage(this, QString::fromLatin1(tabs[tab].warning));
 }
 
 void TForm2::ItemListChange()
